@@ -78,19 +78,28 @@ public:
 signals:
     void stateChanged(TableDataSet::State state);
     void currentRowChanged(int row);
+    // open() on another connection than before made a new model; views must take model().
+    void modelReplaced(QSqlTableModel *model);
 
 private:
     void setState(State state);
     void moveTo(int row);
-    void clampCurrent();
+    void fetchAll();
+    void applyBindings();
+    void afterReselect(int wanted);
+
+    struct Binding {
+        QPointer<QLineEdit> edit;
+        QString column;
+    };
 
     QString m_table;
     std::unique_ptr<QSqlTableModel> m_model;
     std::unique_ptr<QDataWidgetMapper> m_mapper;
     State m_state = State::Inactive;
     int m_current = -1;
-    int m_insertedRow = -1;
-    bool m_submitting = false;
+    QList<Binding> m_bindings;
+    bool m_quiet = false; // the data set itself is changing the model
 };
 
 class Navigator : public QWidget {
@@ -117,6 +126,7 @@ public:
 
 private:
     void updateButtons();
+    void connectView();
 
     QPointer<TableDataSet> m_dataSet;
     QPointer<QAbstractItemView> m_view;
