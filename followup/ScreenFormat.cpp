@@ -46,6 +46,13 @@ QString dateTime(const QDateTime &value, const QLocale &locale)
 
 QString amount(const Amount &value, const QLocale &locale) { return value.toLocale(locale); }
 
-QString real(double value, const QLocale &locale) { return ungrouped(locale).toString(value, 'g', 15); }
+QString real(double value, const QLocale &locale)
+{
+    // The exponent is written bare, as in 1E15 and 1E-6, not 1E+15 and 1E-06.
+    static const QRegularExpression exponent(QStringLiteral("[eE]\\+?(-?)0*(\\d)"));
+    QString text = ungrouped(locale).toString(value, 'g', 15);
+    text.replace(exponent, QStringLiteral("E\\1\\2"));
+    return text;
+}
 
 } // namespace ScreenFormat

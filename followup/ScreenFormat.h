@@ -18,7 +18,7 @@ QString longTime(const QTime &time, const QLocale &locale = QLocale());
 QString dateTime(const QDateTime &value, const QLocale &locale = QLocale());
 // At most four decimals, trailing zeros dropped: 1500, 12,5.
 QString amount(const Amount &value, const QLocale &locale = QLocale());
-// Shortest general form with at most fifteen significant digits: 0,25, 1000000, 1E+15.
+// Shortest general form with at most fifteen significant digits: 0,25, 1000000, 1E15.
 QString real(double value, const QLocale &locale = QLocale());
 
 } // namespace ScreenFormat

@@ -20,9 +20,12 @@ extern QString Username;
 extern QString Password;
 extern QString URL;
 extern bool XMLLog;
-extern QString XMLLogDir; // starts as the program's folder joined with "XMLLog"
+extern QString XMLLogDir; // starts as DefaultXMLLogDir() once the application object exists
 extern QString Proxy;     // empty: no proxy at all; otherwise "host:port" of an HTTP proxy
 extern QString LastError; // written on failure only, never cleared
+
+// The program's folder joined with "XMLLog".
+QString DefaultXMLLogDir();
 
 struct TYuk {
     QString FirmaYukNo;
