@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
@@ -56,7 +57,7 @@ public:
             throw SoapCallError(QStringLiteral("Önceki servis çağrısı henüz bitmedi"));
         callRunning = true;
         if (qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
-            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+            QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
             m_cursor = true;
         }
     }
