@@ -5,6 +5,8 @@
 #include "KULLANICI_GIRISI_PENCERE1.h"
 #include "SORGULAMA_PENCERESI1.h"
 #include "SQL_SORGU_PENCERE1.h"
+
+#include <QEvent>
 // include SQL_SUNUCU_AYARLARI1.h (settings)
 // include YUK_BILDIRIMI_PENCERE1.h (entry)
 // include FIRMALAR_PENCERE1.h (entry)
